@@ -1,0 +1,16 @@
+#include "platform/window.h"
+
+namespace frame {
+
+int32_t scale(int32_t value, int32_t multiplier, int32_t divisor) {
+    if (divisor == 0)
+        return 0;
+    int64_t product = static_cast<int64_t>(value) * multiplier;
+    int64_t half = (divisor < 0 ? -divisor : divisor) / 2;
+    bool negative = (product < 0) != (divisor < 0);
+    int64_t magnitude = (product < 0 ? -product : product) + half;
+    int64_t quotient = magnitude / (divisor < 0 ? -divisor : divisor);
+    return static_cast<int32_t>(negative ? -quotient : quotient);
+}
+
+} // namespace frame
