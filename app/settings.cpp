@@ -82,8 +82,8 @@ void SettingsFileManager::close() {
     platform::Services& s = platform::services();
     s.writePrivateProfileString(BookkeepingSection, SectorsKey, count.c_str(), fileName_.c_str());
     for (int n = 1; n <= itemCount_; ++n)
-        s.writePrivateProfileString(BookkeepingSection, itemKey(n).c_str(),
-                                    items_[n - 1].c_str(), fileName_.c_str());
+        s.writePrivateProfileString(BookkeepingSection, itemKey(n).c_str(), items_[n - 1].c_str(),
+                                    fileName_.c_str());
     itemCount_ = 0;
 }
 

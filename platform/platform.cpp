@@ -8,8 +8,12 @@ namespace {
 Services* current = nullptr;
 }
 
-Services& services() { return *current; }
-void setServices(Services* s) { current = s; }
+Services& services() {
+    return *current;
+}
+void setServices(Services* s) {
+    current = s;
+}
 
 void message(const char* title, const char* text, Icon icon) {
     Text<255> t(title);

@@ -44,9 +44,8 @@ class Win32Services final : public Services {
         return GetWindowsDirectoryA(buffer, size);
     }
 
-    uint32_t getPrivateProfileString(const char* section, const char* key,
-                                     const char* defaultValue, char* buffer, uint32_t size,
-                                     const char* file) override {
+    uint32_t getPrivateProfileString(const char* section, const char* key, const char* defaultValue,
+                                     char* buffer, uint32_t size, const char* file) override {
         return GetPrivateProfileStringA(section, key, defaultValue, buffer, size, file);
     }
     bool writePrivateProfileString(const char* section, const char* key, const char* value,
@@ -134,7 +133,11 @@ Win32Services instance;
 
 static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFO is 68 bytes on 32-bit Windows");
 
-Services& win32Services() { return instance; }
-void setMessageOwner(void* hwnd) { owner = static_cast<HWND>(hwnd); }
+Services& win32Services() {
+    return instance;
+}
+void setMessageOwner(void* hwnd) {
+    owner = static_cast<HWND>(hwnd);
+}
 
 } // namespace platform

@@ -53,8 +53,12 @@ size_t formatNumber(int32_t value, char* out) {
     return 1 + formatUnsigned(0u - static_cast<uint32_t>(value), out + 1);
 }
 
-static bool isDigit(char c) { return c >= '0' && c <= '9'; }
-static bool isBlank(char c) { return c == ' ' || c == '\t'; }
+static bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+static bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 int16_t parseEntryNumber(const char* s) {
     const int16_t refused = -1;

@@ -70,10 +70,18 @@ class WindowManager {
 
 // Rounds to the nearest unit, halves away from zero, as MulDiv does.
 int32_t scale(int32_t value, int32_t multiplier, int32_t divisor);
-inline int32_t pixelsToDialogX(int32_t px, int32_t baseX) { return scale(px, 4, baseX); }
-inline int32_t pixelsToDialogY(int32_t px, int32_t baseY) { return scale(px, 8, baseY); }
-inline int32_t dialogToPixelsX(int32_t du, int32_t baseX) { return scale(du, baseX, 4); }
-inline int32_t dialogToPixelsY(int32_t du, int32_t baseY) { return scale(du, baseY, 8); }
+inline int32_t pixelsToDialogX(int32_t px, int32_t baseX) {
+    return scale(px, 4, baseX);
+}
+inline int32_t pixelsToDialogY(int32_t px, int32_t baseY) {
+    return scale(px, 8, baseY);
+}
+inline int32_t dialogToPixelsX(int32_t du, int32_t baseX) {
+    return scale(du, baseX, 4);
+}
+inline int32_t dialogToPixelsY(int32_t du, int32_t baseY) {
+    return scale(du, baseY, 8);
+}
 
 } // namespace frame
 

@@ -1,6 +1,6 @@
 // The framework's Win32 side: a modeless dialog from a template, bound to use variables.
-#include "platform/win32.h"
 #include "platform/text.h"
+#include "platform/win32.h"
 #include "platform/window.h"
 
 #include <windows.h>
@@ -203,8 +203,10 @@ class DialogWindow final : public Window {
     // Statics laid out with no size in the template take the size of their text.
     void fitStatics() {
         HDC dc = GetDC(hwnd_);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
-        for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+        for (HWND child = GetWindow(hwnd_, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
             char cls[16];
             RECT r;
             GetClassNameA(child, cls, sizeof cls);
@@ -287,7 +289,9 @@ Window* createWindow(const char* description, const Binding* bindings, int count
     return &theWindow;
 }
 
-void destroyWindow(Window* window) { static_cast<DialogWindow*>(window)->close(); }
+void destroyWindow(Window* window) {
+    static_cast<DialogWindow*>(window)->close();
+}
 
 void runWindowManager(WindowManager& manager) {
     DialogWindow& window = static_cast<DialogWindow&>(manager.window());

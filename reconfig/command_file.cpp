@@ -58,7 +58,8 @@ bool CreateCommandFile() {
     GLO_CMDBESTAND.store(CommandFileName);
     platform::Services& s = platform::services();
     Text<100> name = GLO_CMDBESTAND.clipped();
-    platform::Handle created = s.createFile(name.c_str(), platform::FileMode::CreateAlwaysExclusive);
+    platform::Handle created =
+        s.createFile(name.c_str(), platform::FileMode::CreateAlwaysExclusive);
     if (!created) {
         platform::message("Create fout", "Fout tijdens aanmaken bestand voor IP wijzigingen.",
                           platform::Icon::Error);

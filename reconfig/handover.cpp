@@ -46,8 +46,7 @@ RunResult RunCommand(const char* commandLine, bool wait) {
 }
 
 void WriteDozNumber(MainScreenData& d) {
-    if (platform::services().getWindowsDirectory(d.windowsDirectory, d.windowsDirectorySize) ==
-        0) {
+    if (platform::services().getWindowsDirectory(d.windowsDirectory, d.windowsDirectorySize) == 0) {
         platform::message("Dremo Software bellen!", "Kan windows directory niet bepalen.",
                           platform::Icon::Error);
         return;

@@ -13,7 +13,8 @@ const char ZoneMapDomains[] =
 const char ComputerNameBase[] = "system\\currentcontrolset\\control\\computername\\";
 const char TcpipKey[] = "system\\currentcontrolset\\services\\tcpip\\parameters\\";
 const char ServerKey[] = "system\\currentcontrolset\\services\\lanmanserver\\parameters\\";
-const char WorkstationKey[] = "SYSTEM\\CurrentControlSet\\Services\\lanmanworkstation\\parameters\\";
+const char WorkstationKey[] =
+    "SYSTEM\\CurrentControlSet\\Services\\lanmanworkstation\\parameters\\";
 
 enum class Key { ZoneMap, ComputerName, ActiveComputerName, Tcpip, Server, Workstation };
 
@@ -40,8 +41,7 @@ const Write Writes[] = {
     {RegRoot::LocalMachine, Key::Tcpip, "hostname", RegSz, N, true, "- tcp-host niet aangepast"},
     {RegRoot::LocalMachine, Key::Tcpip, "NV hostname", RegSz, N, true,
      "- tcp-nvhost niet aangepast"},
-    {RegRoot::LocalMachine, Key::Server, "srvcomment", RegSz, N, true,
-     "- lan-naam niet aangepast"},
+    {RegRoot::LocalMachine, Key::Server, "srvcomment", RegSz, N, true, "- lan-naam niet aangepast"},
     {RegRoot::LocalMachine, Key::Server, "EnableOpLocks", RegDword, "0", false,
      "EnableOpLocks kon niet worden uitgezet!"},
     {RegRoot::LocalMachine, Key::Server, "EnableOpLockForceClose", RegDword, "1", false,
