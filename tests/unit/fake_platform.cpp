@@ -47,6 +47,7 @@ unsigned char toAnsi(unsigned char c) {
 
 std::function<void(frame::WindowManager&)> fakeEventLoop;
 FakeWindow* fakeCreatedWindow = nullptr;
+std::vector<frame::Binding> fakeBindings;
 
 FakePlatform::FakePlatform() {
     platform::setServices(this);
@@ -63,10 +64,10 @@ bool FakePlatform::record(const std::string& line) {
     return failAtCall == log.size();
 }
 
-std::vector<std::string> FakePlatform::callsNamed(const std::string& name) const {
+std::vector<std::string> FakePlatform::calls(const std::string& prefix) const {
     std::vector<std::string> out;
     for (const std::string& line : log)
-        if (line.compare(0, name.size() + 1, name + "(") == 0)
+        if (line.compare(0, prefix.size(), prefix) == 0)
             out.push_back(line);
     return out;
 }
@@ -280,9 +281,10 @@ void FakeWindow::centre() {
 // The fake framework: the window is a FakeWindow on the current FakePlatform.
 namespace frame {
 
-Window* createWindow(const char*, const Binding*, int) {
+Window* createWindow(const char* description, const Binding* bindings, int count) {
     FakePlatform& p = static_cast<FakePlatform&>(platform::services());
-    p.record("createWindow()");
+    p.record(std::string("createWindow(") + description + ")");
+    fakeBindings.assign(bindings, bindings + count);
     fakeCreatedWindow = new FakeWindow(p);
     return fakeCreatedWindow;
 }

@@ -43,7 +43,8 @@ class FakePlatform : public platform::Services {
     uint32_t exitCodeOfStartedProcess = 0;
     bool exited = false;
 
-    std::vector<std::string> callsNamed(const std::string& name) const;
+    std::vector<std::string> callsNamed(const std::string& name) const { return calls(name + "("); }
+    std::vector<std::string> calls(const std::string& prefix) const;
     // The log from the first call of that name on.
     std::vector<std::string> logFrom(const std::string& name) const;
     // Records a line in the log; true when this call is to fail.
@@ -122,3 +123,4 @@ class FakeWindow final : public frame::Window {
 // What the fake framework does between a manager's init and kill steps.
 extern std::function<void(frame::WindowManager&)> fakeEventLoop;
 extern FakeWindow* fakeCreatedWindow;
+extern std::vector<frame::Binding> fakeBindings;
