@@ -267,6 +267,11 @@ class DialogWindow final : public Window {
         case WM_CLOSE:
             self->leaveLoop();
             return TRUE;
+        case DM_GETDEFID:
+            // No default button. The dialog manager's default would be IDOK, which is the
+            // text box here: Enter in it would then be sent back to it without end.
+            SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
+            return TRUE;
         }
         return FALSE;
     }
