@@ -83,6 +83,8 @@ TEST(DialogUnits, RoundToTheNearestUnitBothWays) {
     EXPECT_EQ(frame::pixelsToDialogX(3, 6), 2); // a half rounds away from zero
     EXPECT_EQ(frame::pixelsToDialogX(-3, 6), -2);
     EXPECT_EQ(frame::dialogToPixelsX(-40, 6), -60);
+    EXPECT_EQ(frame::dialogToPixelsX(2147483647, 6), 2147483647);
+    EXPECT_EQ(frame::dialogToPixelsX(-2147483647, 6), -2147483647);
 }
 
 TEST_F(SettingsTest, SaveWritesTheEntriesInOrder) {
