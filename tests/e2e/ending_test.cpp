@@ -39,8 +39,7 @@ TEST_F(NormalEnd, ClosingTheWindowEndsWithExitCodeZeroAndWritesOnlyTheSettingsFi
     EXPECT_FALSE(exists(Workstation::CommandFile));
     EXPECT_FALSE(exists(Workstation::TerminalSettings));
     EXPECT_TRUE(station.netdom.commandLines().empty());
-    EXPECT_FALSE(readRegistry(HKEY_CURRENT_USER, ZoneMapKey, "*"));
-    EXPECT_FALSE(readRegistry(HKEY_LOCAL_MACHINE, ServerKey, "srvcomment"));
+    expectNoRegistryChange();
 }
 
 TEST_F(NormalEnd, KeepsTheBookkeepingItemsOfTheSettingsFile) {

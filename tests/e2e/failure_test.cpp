@@ -19,7 +19,8 @@ TEST_F(FinishFailure, ACommandFileThatCannotBeCreatedStopsTheRun) {
     v.doz = "77";
     ASSERT_TRUE(enterAll(v));
     ASSERT_TRUE(app.pressFinishButton());
-    expectMessage("Create fout", "Fout tijdens aanmaken bestand voor IP wijzigingen.", true);
+    ASSERT_NO_FATAL_FAILURE(
+        expectMessage("Create fout", "Fout tijdens aanmaken bestand voor IP wijzigingen.", true));
 
     // Back in the window's loop with the typed values, and no further message.
     ASSERT_TRUE(app.tabTo(ComputerName));
@@ -28,7 +29,7 @@ TEST_F(FinishFailure, ACommandFileThatCannotBeCreatedStopsTheRun) {
     EXPECT_EQ(app.text(DozNumber), "77");
     EXPECT_TRUE(station.netdom.commandLines().empty());
     EXPECT_FALSE(exists(Workstation::TerminalSettings));
-    EXPECT_FALSE(readRegistry(HKEY_LOCAL_MACHINE, ServerKey, "srvcomment"));
+    expectNoRegistryChange();
     EXPECT_EQ(dragFullWindows(), 0);
 
     // With the cause removed, the same window goes through.
@@ -66,8 +67,8 @@ TEST_F(FinishFailure, AFailedStepIsReportedAndTheRunGoesOn) {
         v.doz = "55";
         ASSERT_TRUE(enterAll(v));
         ASSERT_TRUE(app.pressFinishButton());
-        expectMessage(c.title, c.text, true);
-        expectCompletion();
+        ASSERT_NO_FATAL_FAILURE(expectMessage(c.title, c.text, true));
+        ASSERT_NO_FATAL_FAILURE(expectCompletion());
         EXPECT_EQ(readFile(Workstation::CommandFile),
                   commandFile("Local Area Connection", "10.0.0.30", "10.0.0.1"));
         EXPECT_TRUE(readRegistry(HKEY_LOCAL_MACHINE, ServerKey, "srvcomment"));

@@ -10,11 +10,6 @@
 
 namespace e2e {
 
-extern const char TcpipKey[];
-extern const char ServerKey[];
-extern const char WorkstationKey[];
-extern const char ZoneMapKey[]; // for the default server name
-
 // The three lines as netsh gets them, and the file's bytes with the connection name as
 // stored there.
 std::vector<std::string> netshLines(const std::string& connection, const std::string& address,

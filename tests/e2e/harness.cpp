@@ -206,9 +206,12 @@ bool writeRegistry(HKEY root, const std::string& key, const std::string& name, D
     return result == ERROR_SUCCESS;
 }
 
-void deleteRegistryTree(HKEY root, const std::string& key) {
-    RegDeleteTreeA(root, key.c_str());
-    RegDeleteKeyA(root, key.c_str());
+void deleteRegistryValue(HKEY root, const std::string& key, const std::string& name) {
+    HKEY opened;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(opened, name.c_str());
+    RegCloseKey(opened);
 }
 
 std::string dword(DWORD value) {
@@ -290,6 +293,7 @@ bool Workstation::prepare() {
     removeTree(CommandFile);
     removeTree(settingsFile());
     removeTree(ZelvornDirectory);
+    removeTree(WorkDirectory);
     return makeDirectories(WorkDirectory) && makeDirectories(ZelvornDirectory) &&
            netdom.install() && netsh.install();
 }

@@ -48,7 +48,7 @@ struct RegValue {
 std::optional<RegValue> readRegistry(HKEY root, const std::string& key, const std::string& name);
 bool writeRegistry(HKEY root, const std::string& key, const std::string& name, DWORD type,
                    const std::string& data);
-void deleteRegistryTree(HKEY root, const std::string& key);
+void deleteRegistryValue(HKEY root, const std::string& key, const std::string& name);
 std::string dword(DWORD value);          // the four little-endian bytes of a REG_DWORD
 std::string sz(const std::string& text); // the bytes of a REG_SZ: text and one NUL
 

@@ -21,6 +21,7 @@ class InputCheck : public FinishTest {
         EXPECT_FALSE(exists(Workstation::CommandFile));
         EXPECT_TRUE(station.netdom.commandLines().empty());
         EXPECT_FALSE(exists(Workstation::TerminalSettings));
+        expectNoRegistryChange();
     }
 };
 
@@ -63,7 +64,7 @@ TEST_F(InputCheck, RefusedValueShowsTheMessageAndFocusesTheField) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(app.enter(c.field, c.typed));
         ASSERT_TRUE(app.pressFinishButton());
-        expectRefusal(c.field);
+        ASSERT_NO_FATAL_FAILURE(expectRefusal(c.field));
         ASSERT_TRUE(app.enter(c.field, c.good));
     }
     expectNothingChanged();
@@ -102,7 +103,7 @@ TEST_F(InputCheck, BoundaryValuesPassTheCheck) {
         typed.connection = "";
         ASSERT_TRUE(enterAll(typed));
         ASSERT_TRUE(app.pressFinishButton());
-        expectRefusal(Connection);
+        ASSERT_NO_FATAL_FAILURE(expectRefusal(Connection));
     }
     expectNothingChanged();
 }

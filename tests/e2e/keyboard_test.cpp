@@ -87,7 +87,8 @@ TEST_F(Keyboard, AltVAndSpaceOnTheButtonPressIt) {
             pressKey(VK_SPACE);
         else
             pressKey('V', {VK_MENU});
-        expectMessage("Ongeldige waarde", "Ongeldige waarde ingevoerd.", true);
+        ASSERT_NO_FATAL_FAILURE(
+            expectMessage("Ongeldige waarde", "Ongeldige waarde ingevoerd.", true));
         EXPECT_TRUE(app.waitForFocus(Z));
     }
 }

@@ -76,6 +76,12 @@ TEST_F(MainWindow, ControlsHaveTheirClassesStylesAndLimits) {
         {12, "Edit", entry, noEntryBits, none, 10},
         {13, "Button", WS_TABSTOP, none, none, 0},
     };
+    // Created in the order of their numbers.
+    std::vector<int> order;
+    for (HWND child = GetWindow(app.window(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT))
+        order.push_back(GetDlgCtrlID(child));
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
     for (const Case& c : cases) {
         SCOPED_TRACE("control " + std::to_string(c.id));
         HWND control = app.control(c.id);
