@@ -460,8 +460,12 @@ bool Program::start(const std::string& currentDirectory) {
     if (!shown)
         return false;
     threadId_ = GetWindowThreadProcessId(window_, nullptr);
-    // Ready once the first event has shown the defaults and placed the focus.
-    return waitUntil([this] { return !text(3).empty() && focusedControl() != 0; });
+    // Ready once the first event has shown the defaults and placed the focus; a sent
+    // message comes back only after the handler of that event has finished.
+    DWORD_PTR result = 0;
+    return waitUntil([this] { return !text(3).empty() && focusedControl() != 0; }) &&
+           SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL,
+                               static_cast<UINT>(Patience.count()), &result);
 }
 
 bool Program::running() const {
