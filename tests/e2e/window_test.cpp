@@ -47,6 +47,15 @@ TEST_F(MainWindow, ControlsHaveTheirClassesStylesAndLimits) {
     }
     // The window's icon is not checked here: Wine answers WM_GETICON only in its own process.
 
+    // The background is the 3-D face colour, not the window colour; a spot free of controls.
+    DialogUnits du;
+    RECT spot = du.toPixels(300, 130, 1, 1);
+    POINT p{spot.left, spot.top};
+    ClientToScreen(app.window(), &p);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, p.x, p.y), GetSysColor(COLOR_BTNFACE));
+    ReleaseDC(nullptr, screen);
+
     const LONG none = 0;
     struct Case {
         int id;
