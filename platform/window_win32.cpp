@@ -40,8 +40,8 @@ class DialogWindow final : public Window {
                                     bindings_[i].entryLimit, 0);
         fitStatics();
         centre();
-        ShowWindow(hwnd_, SW_SHOWNORMAL);
-        // The first event: the defaults stored after opening become visible.
+        // Shown at the first event, with the defaults stored after opening already in its
+        // controls: no empty fields flash, and a restored placement never jumps.
         PostMessageA(hwnd_, OpenedMessage, 0, 0);
         return true;
     }
@@ -253,6 +253,8 @@ class DialogWindow final : public Window {
         switch (msg) {
         case OpenedMessage:
             self->refresh();
+            if (!IsWindowVisible(hwnd))
+                ShowWindow(hwnd, SW_SHOWNORMAL);
             if (self->manager_)
                 self->focusControl(self->manager_->firstFocus);
             return TRUE;
