@@ -236,7 +236,7 @@ class DialogWindow final : public Window {
             take(*b);
         else if (b && code == EN_KILLFOCUS)
             accept(id);
-        else if (!b && code == BN_CLICKED && id != IDOK)
+        else if (!b && code == BN_CLICKED)
             accept(id);
         return TRUE;
     }
