@@ -53,7 +53,12 @@ class DialogWindow final : public Window {
         platform::setMessageOwner(nullptr);
     }
 
-    void focusControl(int control) override { SetFocus(GetDlgItem(hwnd_, control)); }
+    void focusControl(int control) override {
+        HWND target = GetDlgItem(hwnd_, control);
+        SetFocus(target);
+        // Activation selects all of the first entry's text; the focus alone is wanted.
+        SendMessageA(target, EM_SETSEL, 0, 0);
+    }
 
     void refresh() override {
         for (int i = 0; i < count_; ++i)

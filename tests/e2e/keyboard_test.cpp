@@ -13,6 +13,9 @@ class Keyboard : public ProgramTest {};
 TEST_F(Keyboard, FocusStartsInTheTextBox) {
     ASSERT_TRUE(app.start());
     EXPECT_EQ(app.focusedControl(), TextBox);
+    // Focused, not selected: the instruction text opens without a highlight over it.
+    LRESULT selection = SendMessageA(app.control(TextBox), EM_GETSEL, 0, 0);
+    EXPECT_EQ(LOWORD(selection), HIWORD(selection));
 }
 
 TEST_F(Keyboard, TabAndShiftTabFollowTheTabOrder) {
