@@ -18,22 +18,11 @@ bool isLetterOrDigit(char c) {
 
 // The command interpreter reads the command file in the OEM code page: a name that does
 // not survive the trip would reach netsh as another name.
-bool survivesOemCodePage(const char* name) {
-    char oem[41];
-    char back[41];
-    size_t n = text::length(name);
-    if (n > 40)
-        return false;
-    for (size_t i = 0; i <= n; ++i)
-        oem[i] = name[i];
+bool survivesOemCodePage(const Text<40>& name) {
     platform::Services& s = platform::services();
-    if (!s.ansiToOem(oem, static_cast<uint32_t>(n)))
-        return false;
-    for (size_t i = 0; i <= n; ++i)
-        back[i] = oem[i];
-    if (!s.oemToAnsi(back, static_cast<uint32_t>(n)))
-        return false;
-    return text::equal(back, name);
+    Text<40> trip = name;
+    return s.ansiToOem(trip.s, static_cast<uint32_t>(trip.len)) &&
+           s.oemToAnsi(trip.s, static_cast<uint32_t>(trip.len)) && trip == name.c_str();
 }
 
 } // namespace
@@ -86,8 +75,7 @@ bool CheckInput(frame::Window& window, MainScreenData& d) {
     if (!CheckOctets(window, d))
         return false;
     Text<40> lan = d.LOC_LAN.clipped();
-    if (lan.len == 0 || HasUnsafeCommandCharacter(lan.c_str()) ||
-        !survivesOemCodePage(lan.c_str())) {
+    if (lan.len == 0 || HasUnsafeCommandCharacter(lan.c_str()) || !survivesOemCodePage(lan)) {
         refuse(window, CTL_LAN);
         return false;
     }
