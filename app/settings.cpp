@@ -29,8 +29,7 @@ Text<16> itemKey(int n) {
 }
 
 bool isYesOrNo(const char* value, bool* yes) {
-    Text<255> clipped(value);
-    clipped.clip();
+    Text<255> clipped = clippedText<255>(value);
     if (clipped == "Yes" || clipped == "No") {
         *yes = clipped == "Yes";
         return true;

@@ -16,9 +16,7 @@ void setServices(Services* s) {
 }
 
 void message(const char* title, const char* text, Icon icon) {
-    Text<255> t(title);
-    Text<1023> m(text);
-    services().messageBox(t.clip().c_str(), m.clip().c_str(), icon);
+    services().messageBox(clippedText<255>(title).c_str(), clippedText<1023>(text).c_str(), icon);
 }
 
 } // namespace platform

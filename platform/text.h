@@ -55,18 +55,16 @@ template <size_t N> struct Text {
         char digits[12];
         return append(digits, text::formatUnsigned(v, digits));
     }
-    // Keeps at most n characters.
-    Text& cut(size_t n) {
-        if (n < len) {
-            len = n;
-            s[len] = 0;
-        }
-        return *this;
-    }
-    Text& clip() { return cut(text::clippedLength(s, len)); }
     const char* c_str() const { return s; }
     bool operator==(const char* t) const { return text::equal(s, t); }
 };
+
+// The text without its trailing blanks, then at most N characters of that.
+template <size_t N> Text<N> clippedText(const char* t) {
+    Text<N> r;
+    r.append(t, text::clippedLength(t, text::length(t)));
+    return r;
+}
 
 // A field of exactly N characters, padded with blanks on the right.
 template <size_t N> struct FixedText {

@@ -14,14 +14,10 @@ const char JoinCommandEnd[] = " /JOINWORKGROUP ROVAVUZADE";
 
 bool WriteProfileEntry(const char* section, const char* key, const char* value,
                        const char* fileName) {
-    Text<255> s(section);
-    Text<255> k(key);
-    Text<1023> v(value);
-    Text<259> f(fileName);
-    s.clip();
-    k.clip();
-    v.clip();
-    f.clip();
+    Text<255> s = clippedText<255>(section);
+    Text<255> k = clippedText<255>(key);
+    Text<1023> v = clippedText<1023>(value);
+    Text<259> f = clippedText<259>(fileName);
     if (f.len != 0)
         return platform::services().writePrivateProfileString(s.c_str(), k.c_str(), v.c_str(),
                                                               f.c_str());

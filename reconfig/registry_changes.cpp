@@ -92,16 +92,13 @@ Text<255> keyPath(Key key, MainScreenData& d) {
 int32_t WriteRegistryValue(RegRoot root, const char* keyPath, const char* valueName,
                            const char* valueText, uint32_t valueType) {
     platform::Services& s = platform::services();
-    Text<255> path(keyPath);
-    path.clip();
+    Text<255> path = clippedText<255>(keyPath);
     platform::Handle key = nullptr;
     int32_t result = s.regCreateKey(root, path.c_str(), &key);
     if (result != 0)
         return result;
-    Text<255> name(valueName);
-    name.clip();
-    Text<1023> value(valueText);
-    value.clip();
+    Text<255> name = clippedText<255>(valueName);
+    Text<1023> value = clippedText<1023>(valueText);
     unsigned char data[1024];
     uint32_t size;
     if (valueType == RegDword) {

@@ -39,16 +39,21 @@ template <size_t N> void checkWidth(const std::string& in) {
     upToNul.store(in.data(), std::strlen(in.c_str()));
     FUZZ_CHECK(std::memcmp(fromCString.chars, upToNul.chars, N) == 0);
 
-    // Texts cut what does not fit and stay terminated; clip agrees with the field's.
+    // Texts cut what does not fit and stay terminated.
     Text<N> appended;
     appended.append(in.data(), in.size());
     FUZZ_CHECK(appended.len == kept && appended.s[kept] == 0);
     FUZZ_CHECK(std::memcmp(appended.s, in.data(), kept) == 0);
-    appended.clip();
-    size_t textEnd = kept;
-    while (textEnd > 0 && in[textEnd - 1] == ' ')
+
+    // A clipped text drops the trailing blanks first, then cuts what does not fit.
+    std::string upToNulText(in.c_str());
+    size_t textEnd = upToNulText.size();
+    while (textEnd > 0 && upToNulText[textEnd - 1] == ' ')
         --textEnd;
-    FUZZ_CHECK(appended.len == textEnd && appended.s[textEnd] == 0);
+    size_t clippedKept = textEnd < N ? textEnd : N;
+    Text<N> clippedIn = clippedText<N>(in.c_str());
+    FUZZ_CHECK(clippedIn.len == clippedKept && clippedIn.s[clippedKept] == 0);
+    FUZZ_CHECK(std::memcmp(clippedIn.s, upToNulText.data(), clippedKept) == 0);
 }
 
 } // namespace

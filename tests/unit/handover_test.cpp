@@ -126,6 +126,11 @@ TEST(WriteProfileEntry, ClipsTrailingBlanksAndCutsLongTexts) {
     WriteProfileEntry("S", "K", value.c_str(), file.c_str());
     EXPECT_EQ(fake.log.back(), "writePrivateProfileString(S|K|" + std::string(1023, 'v') + "|" +
                                    std::string(259, 'f') + ")");
+    // Clipped first, then cut: blanks inside the first 1023 characters stay.
+    std::string inner = std::string(1020, 'v') + "     x";
+    WriteProfileEntry("S", "K", inner.c_str(), "f");
+    EXPECT_EQ(fake.log.back(),
+              "writePrivateProfileString(S|K|" + std::string(1020, 'v') + "   |f)");
     fake.failing.push_back("writePrivateProfileString(");
     EXPECT_FALSE(WriteProfileEntry("S", "K", "V", "f"));
 }
