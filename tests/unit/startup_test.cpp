@@ -73,7 +73,7 @@ TEST_F(StartupTest, BookkeepingSectionIsWrittenBackAsItWasRead) {
                        "writePrivateProfileString(__Dont_Touch_Me__|Sectors_2|d,e,f|TAVQip.INI)"}));
 }
 
-TEST_F(StartupTest, WindowOpensWithItsDefaultsBoundInOrder) {
+TEST_F(StartupTest, FirstFocusIsTheTextBox) {
     int firstFocus = 0;
     fakeEventLoop = [&](frame::WindowManager& m) { firstFocus = m.firstFocus; };
     ProgramEntry();
